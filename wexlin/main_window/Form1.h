@@ -1,0 +1,83 @@
+#pragma once
+// Form1, the main window: the encoded pane (Text2 in Frame2) on the left, the decoded pane
+// (Text1 in Frame1) on the right, the Encode and Decode buttons under them, the status bar.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "cipher_engine.h"
+#include "desktop.h"
+#include "win32/unique_handle.h"
+
+namespace wexlin {
+
+inline constexpr wchar_t kStatusIdle[] = L"Idle";
+inline constexpr wchar_t kStatusEncoding[] = L"!!!!! Encoding !!!!!!";
+inline constexpr wchar_t kStatusDecoding[] = L"!!!!! Decoding !!!!!!";
+inline constexpr wchar_t kTextTooLong[] = L"Text Is Too Long!";
+inline constexpr wchar_t kEncryptionCorrupt[] = L"The Encryption Is Corrupt!";
+
+// "Wexlin 4.0.34": the program's name and its version numbers.
+std::wstring Form1Title();
+
+class Form1 {
+public:
+    struct Services {
+        Desktop& desktop;
+        // Makes one cipher engine instance for one command run.
+        std::function<CipherEngineInstance()> create_cipher_engine;
+        // Called once the window has been destroyed.
+        std::function<void()> on_destroyed;
+    };
+
+    // Creates the window (not yet visible) and runs its start-up. Null if the window cannot be made.
+    static std::unique_ptr<Form1> Create(Services services);
+    ~Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    HWND Window() const { return hwnd_; }
+    // A child control by its id (IDC_...), or null.
+    HWND Control(int id) const;
+    void Show(int show_command);
+
+    // Encode: the decoded pane's text, encoded, into the encoded pane ("< Encode <").
+    void Command1_Click();
+    // Decode: the encoded pane's text, decoded, into the decoded pane ("> Decode >").
+    void Command2_Click();
+
+private:
+    enum class CipherDirection { Encode, Decode };
+
+    explicit Form1(Services services);
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+    void Form_Load();
+    void CreateControls();
+    void AddTooltip(HWND control, const wchar_t* text);
+    void ApplyDpi(int dpi);
+    void PlaceDesignGeometry();
+    void PlaceStatusBar();
+    void SetStatusPanel(const wchar_t* text);
+    void UpdateClockPanels();
+    void ScheduleClockTick();
+    void RunCipher(CipherDirection direction);
+
+    Services services_;
+    HWND hwnd_ = nullptr;
+    HWND frame1_ = nullptr, frame2_ = nullptr;
+    HWND text1_ = nullptr, text2_ = nullptr;
+    HWND command1_ = nullptr, command2_ = nullptr;
+    HWND picture1_ = nullptr, picture2_ = nullptr;
+    HWND status_bar_ = nullptr;
+    HWND tooltips_ = nullptr;  // owned by the window: destroyed with it
+    HWND focus_ = nullptr;     // the control that had the focus when the window was deactivated
+    int dpi_ = 96;
+    win32::UniqueFont font_;
+    win32::UniqueIcon picture1_icon_, picture2_icon_;
+};
+
+}  // namespace wexlin

@@ -1,0 +1,11 @@
+#pragma once
+// A multi-line edit asks its dialog for every key, Tab included, so Tab would type a tab
+// character and trap the keyboard focus in the pane. The panes leave Tab and Shift+Tab to the
+// window's focus navigation instead; Ctrl+Tab still types a tab character.
+#include <windows.h>
+
+namespace wexlin {
+
+void LeaveTabToNavigation(HWND pane);
+
+}  // namespace wexlin
