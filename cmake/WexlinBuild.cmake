@@ -61,14 +61,19 @@ function(wexlin_native_test name)
 endfunction()
 
 # A libFuzzer target; ctest runs it for WEXLIN_FUZZ_SECONDS on its seed corpus (if any).
+# SEEDS names a wexlin_fuzz_seeds generator that CORPUS comes from.
 function(wexlin_fuzzer name)
-  cmake_parse_arguments(T "" "CORPUS" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(T "" "CORPUS;SEEDS" "SOURCES;LIBRARIES" ${ARGN})
   if(NOT WEXLIN_FUZZ)
     return()
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBRARIES})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  wexlin_warnings(${name})
+  if(T_SEEDS)
+    add_dependencies(${name} ${T_SEEDS}_corpus)  # the corpus comes from wexlin_fuzz_seeds
+  endif()
   set(corpus_args)
   if(T_CORPUS)
     set(work ${CMAKE_BINARY_DIR}/corpus/${name})
@@ -83,6 +88,29 @@ function(wexlin_fuzzer name)
             -malloc_limit_mb=512 -print_final_stats=0 ${corpus_args})
   math(EXPR limit "${WEXLIN_FUZZ_SECONDS} + 120")
   set_tests_properties(${name} PROPERTIES TIMEOUT ${limit} LABELS fuzz)
+endfunction()
+
+# A seed corpus for fuzzers, written at build time by a small program from readable texts:
+# builds SOURCES into NAME, runs it with the corpus folder, and makes the target NAME_corpus.
+# The folder is returned in NAME_DIR.
+function(wexlin_fuzz_seeds name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBRARIES" ${ARGN})
+  if(NOT WEXLIN_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBRARIES})
+  target_link_options(${name} PRIVATE -fsanitize=address,undefined)
+  wexlin_warnings(${name})
+  set(seeds ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${name}.stamp)  # outside the corpus, which must hold inputs only
+  add_custom_command(
+    OUTPUT ${stamp}
+    COMMAND ${name} ${seeds}
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS ${name} VERBATIM)
+  add_custom_target(${name}_corpus ALL DEPENDS ${stamp})
+  set(${name}_DIR ${seeds} PARENT_SCOPE)
 endfunction()
 
 # A Windows-side test (GoogleTest) that runs under Wine in the build folder's own prefix.
