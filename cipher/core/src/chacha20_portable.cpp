@@ -1,0 +1,2 @@
+#define CIPHER_CHACHA_KERNEL ChaChaKernelPortable
+#include "chacha20_kernel.h"
