@@ -85,4 +85,28 @@ TEST(WexlinEndToEnd, TypeEncodeReadAndClose) {
     EXPECT_EQ(exit_code, 0u);
 }
 
+TEST(WexlinProgramFile, CarriesItsVersionAndManifest) {
+    const std::wstring exe = BesideThisTest(L"Wexlin.exe");
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::wstring buffer(size, L'\0');
+    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, buffer.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(buffer.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), 4);
+    EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), 0);
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), 34);
+
+    win32::UniqueModule program(LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(program);
+    HRSRC manifest = FindResourceW(program.Get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(manifest, nullptr);
+    const char* text = static_cast<const char*>(LockResource(LoadResource(program.Get(), manifest)));
+    const std::string xml(text, SizeofResource(program.Get(), manifest));
+    EXPECT_NE(xml.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_NE(xml.find("PerMonitorV2"), std::string::npos);
+}
+
 }  // namespace
