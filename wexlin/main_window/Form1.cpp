@@ -9,6 +9,7 @@
 #include "form1_ids.h"
 #include "frame.h"
 #include "pane_keys.h"
+#include "program_windows.h"
 #include "version.h"
 #include "win32/bstr.h"
 
@@ -134,7 +135,7 @@ LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARA
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         form->hwnd_ = nullptr;
-        if (form->services_.on_destroyed) form->services_.on_destroyed();
+        OpenWindows().Closed(hwnd);
     }
     return result;
 }
@@ -142,6 +143,7 @@ LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARA
 LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE:
+        OpenWindows().Opened(hwnd_);
         CreateControls();
         ApplyDpi(static_cast<int>(GetDpiForWindow(hwnd_)));
         {

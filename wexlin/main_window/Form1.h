@@ -28,8 +28,6 @@ public:
         Desktop& desktop;
         // Makes one cipher engine instance for one command run.
         std::function<CipherEngineInstance()> create_cipher_engine;
-        // Called once the window has been destroyed.
-        std::function<void()> on_destroyed;
     };
 
     // Creates the window (not yet visible) and runs its start-up. Null if the window cannot be made.

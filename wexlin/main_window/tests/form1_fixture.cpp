@@ -12,7 +12,7 @@ void Form1Test::SetUp() {
     InitCommonControlsEx(&controls);
     const std::wstring folder = ProgramFolder();
     engine_factory = [folder] { return CreateCipherEngine(folder); };
-    form_ = Form1::Create({desktop_, [this] { return engine_factory(); }, nullptr});
+    form_ = Form1::Create({desktop_, [this] { return engine_factory(); }});
     ASSERT_TRUE(form_);
     form_->Show(SW_SHOWNORMAL);
 }
