@@ -8,6 +8,7 @@
 #include "design_geometry.h"
 #include "form1_ids.h"
 #include "frame.h"
+#include "pane_drop_target.h"
 #include "pane_keys.h"
 #include "program_windows.h"
 #include "version.h"
@@ -120,7 +121,9 @@ void Form1::Show(int show_command) {
 
 // Start-up: runs each time the window is created, before it becomes visible.
 void Form1::Form_Load() {
+    OpenCommandLineFile();
     SetWindowTextW(hwnd_, Form1Title().c_str());
+    SetUpFileDialogs();
 }
 
 LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -188,6 +191,15 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             default: break;
             }
         }
+        if (HIWORD(wparam) == 0 || HIWORD(wparam) == 1) {  // a menu item, or an accelerator
+            switch (LOWORD(wparam)) {
+            case IDM_OPEN1: Open1_Click(); return 0;
+            case IDM_SAVE1: Save1_Click(); return 0;
+            case IDM_OPEN2: Open2_Click(); return 0;
+            case IDM_SAVE2: Save2_Click(); return 0;
+            default: break;
+            }
+        }
         break;
     case WM_ACTIVATE:
         // Keyboard focus goes back where it was, as in a dialog.
@@ -235,6 +247,8 @@ void Form1::CreateControls() {
     SendMessageW(text2_, EM_SETLIMITTEXT, 0, 0);
     LeaveTabToNavigation(text1_);
     LeaveTabToNavigation(text2_);
+    files::AcceptDroppedFiles(text1_, [this](const std::wstring& file) { Text1_OLEDragDrop(file); });
+    files::AcceptDroppedFiles(text2_, [this](const std::wstring& file) { Text2_OLEDragDrop(file); });
 
     picture1_icon_.Reset(static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_ENCODED_MENU), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "cipher_engine.h"
+#include "common_dialog.h"
 #include "desktop.h"
+#include "file_operations.h"
 #include "win32/unique_handle.h"
 
 namespace wexlin {
@@ -28,6 +30,8 @@ public:
         Desktop& desktop;
         // Makes one cipher engine instance for one command run.
         std::function<CipherEngineInstance()> create_cipher_engine;
+        // The program's command line after its own name: empty, or one file to open at start-up.
+        std::wstring command_line;
     };
 
     // Creates the window (not yet visible) and runs its start-up. Null if the window cannot be made.
@@ -46,6 +50,22 @@ public:
     // Decode: the encoded pane's text, decoded, into the decoded pane ("> Decode >").
     void Command2_Click();
 
+    // The file operations: each takes a full file name and hands a failure back to its caller.
+    files::FileResult encodedsave(const std::wstring& FileName);
+    files::FileResult encodedopen(const std::wstring& FileName);
+    files::FileResult decodedsave(const std::wstring& FileName);
+    files::FileResult decodedopen(const std::wstring& FileName);
+
+    // Open and Save of the encoded pane (.wxl files) and of the decoded pane (text files).
+    void Open1_Click();
+    void Save1_Click();
+    void Open2_Click();
+    void Save2_Click();
+
+    // A file dropped on the decoded pane (Text1) or on the encoded pane (Text2).
+    void Text1_OLEDragDrop(const std::wstring& file);
+    void Text2_OLEDragDrop(const std::wstring& file);
+
 private:
     enum class CipherDirection { Encode, Decode };
 
@@ -63,6 +83,10 @@ private:
     void UpdateClockPanels();
     void ScheduleClockTick();
     void RunCipher(CipherDirection direction);
+    void OpenCommandLineFile();
+    void SetUpFileDialogs();
+    // Shows what went wrong with a file, if anything did.
+    void Report(const files::FileResult& result);
 
     Services services_;
     HWND hwnd_ = nullptr;
@@ -71,6 +95,8 @@ private:
     HWND command1_ = nullptr, command2_ = nullptr;
     HWND picture1_ = nullptr, picture2_ = nullptr;
     HWND status_bar_ = nullptr;
+    files::CommonDialog common_dialog1_;  // .wxl files of the encoded pane
+    files::CommonDialog common_dialog2_;  // text files of the decoded pane
     HWND tooltips_ = nullptr;  // owned by the window: destroyed with it
     HWND focus_ = nullptr;     // the control that had the focus when the window was deactivated
     int dpi_ = 96;

@@ -14,3 +14,9 @@
 #define IDI_WEXLIN 1
 #define IDI_ENCODED_MENU 101
 #define IDI_DECODED_MENU 102
+
+// Commands of Form1's menus (the toolbars and popups send the same ids).
+#define IDM_OPEN1 2001
+#define IDM_SAVE1 2002
+#define IDM_OPEN2 2011
+#define IDM_SAVE2 2012

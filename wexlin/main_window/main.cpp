@@ -17,14 +17,15 @@ namespace {
 // after it was closed.
 class Program {
 public:
-    explicit Program(std::wstring folder) : folder_(std::move(folder)) {}
+    Program(std::wstring folder, std::wstring command_line)
+        : folder_(std::move(folder)), command_line_(std::move(command_line)) {}
 
     // Shows the main window, creating it (and running its start-up) when it does not exist.
     bool ShowMainWindow(int show_command = SW_SHOWNORMAL) {
         if (!form_ || !form_->Window()) {
             form_.reset();
             const std::wstring folder = folder_;
-            form_ = Form1::Create({SystemDesktop(), [folder] { return CreateCipherEngine(folder); }});
+            form_ = Form1::Create({SystemDesktop(), [folder] { return CreateCipherEngine(folder); }, command_line_});
             if (!form_) return false;
         }
         form_->Show(show_command);
@@ -34,19 +35,20 @@ public:
 
 private:
     std::wstring folder_;
+    std::wstring command_line_;
     std::unique_ptr<Form1> form_;
 };
 
 }  // namespace
 }  // namespace wexlin
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR command_line, int show_command) {
     win32::OleScope ole;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
     wexlin::OpenWindows().OnLastClosed([] { PostQuitMessage(0); });
-    wexlin::Program program(wexlin::ProgramFolder());
+    wexlin::Program program(wexlin::ProgramFolder(), command_line ? command_line : L"");
     if (!program.ShowMainWindow(show_command)) {
         wexlin::SystemDesktop().Message(nullptr, L"The main window could not be created.", MB_OK | MB_ICONSTOP);
         return 1;

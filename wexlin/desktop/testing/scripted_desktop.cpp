@@ -15,6 +15,7 @@ int ScriptedDesktop::Message(HWND owner, const std::wstring& text, UINT style) {
 std::wstring ScriptedDesktop::InputBox(HWND owner, const std::wstring& prompt, const std::wstring& initial) {
     input_boxes.push_back({owner, prompt, initial});
     transcript.push_back(L"input: " + prompt);
+    if (on_input_box) on_input_box(input_boxes.back());
     if (input_answers.empty()) return {};
     std::wstring answer = std::move(input_answers.front());
     input_answers.pop_front();

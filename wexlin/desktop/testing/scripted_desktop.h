@@ -41,6 +41,8 @@ public:
     // Typed answers for the next input boxes, in order; Cancel (the empty string) once they run out.
     std::deque<std::wstring> input_answers;
     std::vector<ShownInputBox> input_boxes;
+    // Called while an input box is "on screen", before InputBox returns.
+    std::function<void(const ShownInputBox&)> on_input_box;
 
     // Choices for the next file dialogs, in order (nothing = Cancel); Cancel once they run out.
     std::deque<std::optional<std::wstring>> file_choices;

@@ -12,7 +12,12 @@ void Form1Test::SetUp() {
     InitCommonControlsEx(&controls);
     const std::wstring folder = ProgramFolder();
     engine_factory = [folder] { return CreateCipherEngine(folder); };
-    form_ = Form1::Create({desktop_, [this] { return engine_factory(); }});
+    RecreateForm(L"");
+}
+
+void Form1Test::RecreateForm(const std::wstring& command_line) {
+    form_.reset();
+    form_ = Form1::Create({desktop_, [this] { return engine_factory(); }, command_line});
     ASSERT_TRUE(form_);
     form_->Show(SW_SHOWNORMAL);
 }

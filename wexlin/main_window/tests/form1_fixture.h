@@ -21,6 +21,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Makes the window anew, as the program does when started with this command line.
+    void RecreateForm(const std::wstring& command_line);
+
     // Replaces how the window makes its cipher engine (the real, registered one by default).
     std::function<CipherEngineInstance()> engine_factory;
 
