@@ -79,6 +79,13 @@ struct IconTraits {
     static void Close(Handle h) { DestroyIcon(h); }
 };
 
+// A device context made with CreateDC or CreateCompatibleDC, deleted with DeleteDC.
+struct CreatedDcTraits {
+    using Handle = HDC;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { DeleteDC(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
@@ -89,6 +96,7 @@ using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
+using UniqueDc = UniqueHandle<CreatedDcTraits>;
 
 // A device context obtained with GetDC, given back with ReleaseDC.
 class WindowDC {

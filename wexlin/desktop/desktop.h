@@ -6,10 +6,19 @@
 #include <optional>
 #include <string>
 
+#include "win32/unique_handle.h"
+
 namespace wexlin {
 
 // Title of every message box and input box of the program.
 inline constexpr wchar_t kMessageTitle[] = L"Wexlin";
+
+// The default printer, ready for a document: its device context, or the reason there is none.
+struct Printer {
+    win32::UniqueDc dc;
+    std::wstring name;
+    DWORD error = ERROR_SUCCESS;
+};
 
 // One showing of a file dialog: the dialog control's settings at that moment.
 struct FileDialogRequest {
@@ -44,6 +53,25 @@ public:
     // Opens an address ("mailto:...", "https://...") with the system's handler, without waiting.
     // ERROR_SUCCESS, or the reason it could not be opened.
     virtual DWORD OpenAddress(HWND owner, const std::wstring& address) = 0;
+
+    // The system clipboard, plain Unicode text only. Each call opens and closes the clipboard
+    // and gives ERROR_SUCCESS or the reason it could not be used.
+    virtual DWORD EmptyClipboard(HWND owner) = 0;
+    // Replaces what the clipboard holds with text.
+    virtual DWORD SetClipboardText(HWND owner, const std::wstring& text) = 0;
+    // The clipboard's text; the empty string when it holds none.
+    virtual DWORD GetClipboardText(HWND owner, std::wstring& text) = 0;
+
+    // Pops up a menu at a point on the screen and waits for the choice: the chosen item's
+    // command id, or 0 when the menu was dismissed. The owner gets WM_INITMENUPOPUP as usual.
+    virtual UINT PopupMenu(HWND owner, HMENU menu, POINT screen_point) = 0;
+
+    // Starts a program without waiting for it, in a normal window that gets the focus.
+    // program is the path of the program file; ERROR_SUCCESS or the reason it did not start.
+    virtual DWORD StartProgram(const std::wstring& program) = 0;
+
+    // The default printer, with a device context for printing on it.
+    virtual Printer DefaultPrinter() = 0;
 
     // The local date and time.
     virtual SYSTEMTIME Now() = 0;

@@ -3,6 +3,7 @@
 #include <cderr.h>
 #include <commdlg.h>
 #include <shellapi.h>
+#include <winspool.h>
 
 #include "dialog_filter.h"
 #include "input_box.h"
@@ -43,6 +44,30 @@ std::optional<std::wstring> ShowFileDialog(HWND owner, const FileDialogRequest& 
     return file;
 }
 
+// Another program may hold the clipboard for a moment; try a little before giving up.
+DWORD OpenClipboardFor(HWND owner) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (OpenClipboard(owner)) return ERROR_SUCCESS;
+        Sleep(10);
+    }
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_ACCESS_DENIED;
+}
+
+class ClipboardScope {
+public:
+    explicit ClipboardScope(HWND owner) : error_(OpenClipboardFor(owner)) {}
+    ~ClipboardScope() {
+        if (error_ == ERROR_SUCCESS) CloseClipboard();
+    }
+    ClipboardScope(const ClipboardScope&) = delete;
+    ClipboardScope& operator=(const ClipboardScope&) = delete;
+    DWORD Error() const { return error_; }
+
+private:
+    DWORD error_;
+};
+
 class Win32Desktop final : public Desktop {
 public:
     int Message(HWND owner, const std::wstring& text, UINT style) override {
@@ -68,6 +93,85 @@ public:
         if (ShellExecuteExW(&execute)) return ERROR_SUCCESS;
         const DWORD error = GetLastError();
         return error != ERROR_SUCCESS ? error : ERROR_NO_ASSOCIATION;
+    }
+
+    DWORD EmptyClipboard(HWND owner) override {
+        ClipboardScope clipboard(owner);
+        if (clipboard.Error() != ERROR_SUCCESS) return clipboard.Error();
+        return ::EmptyClipboard() ? ERROR_SUCCESS : GetLastError();
+    }
+
+    DWORD SetClipboardText(HWND owner, const std::wstring& text) override {
+        const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        if (!memory) return ERROR_NOT_ENOUGH_MEMORY;
+        auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
+        text.copy(chars, text.size());
+        chars[text.size()] = L'\0';
+        GlobalUnlock(memory);
+        ClipboardScope clipboard(owner);
+        DWORD error = clipboard.Error();
+        if (error == ERROR_SUCCESS && !::EmptyClipboard()) error = GetLastError();
+        if (error == ERROR_SUCCESS && !SetClipboardData(CF_UNICODETEXT, memory)) error = GetLastError();
+        if (error != ERROR_SUCCESS) GlobalFree(memory);  // the clipboard did not take it
+        return error;
+    }
+
+    DWORD GetClipboardText(HWND owner, std::wstring& text) override {
+        text.clear();
+        ClipboardScope clipboard(owner);
+        if (clipboard.Error() != ERROR_SUCCESS) return clipboard.Error();
+        HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        if (!data) return ERROR_SUCCESS;  // no text on the clipboard
+        const auto* chars = static_cast<const wchar_t*>(GlobalLock(data));
+        if (!chars) return GetLastError();
+        text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+        GlobalUnlock(data);
+        return ERROR_SUCCESS;
+    }
+
+    UINT PopupMenu(HWND owner, HMENU menu, POINT at) override {
+        SetForegroundWindow(owner);  // so that a click elsewhere dismisses the menu
+        const UINT chosen = static_cast<UINT>(
+            TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, owner, nullptr));
+        PostMessageW(owner, WM_NULL, 0, 0);
+        return chosen;
+    }
+
+    DWORD StartProgram(const std::wstring& program) override {
+        // The path is quoted, so a path with spaces can only start the program it names.
+        std::wstring command_line = L"\"" + program + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWNORMAL;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process))
+            return GetLastError();
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return ERROR_SUCCESS;
+    }
+
+    Printer DefaultPrinter() override {
+        Printer printer;
+        DWORD length = 0;
+        GetDefaultPrinterW(nullptr, &length);
+        if (length == 0) {
+            printer.error = GetLastError() != ERROR_SUCCESS ? GetLastError() : ERROR_NOT_FOUND;
+            if (printer.error == ERROR_INSUFFICIENT_BUFFER) printer.error = ERROR_NOT_FOUND;
+            return printer;
+        }
+        printer.name.resize(length);
+        if (!GetDefaultPrinterW(printer.name.data(), &length)) {
+            printer.error = GetLastError();
+            return printer;
+        }
+        printer.name.resize(wcslen(printer.name.c_str()));
+        printer.dc.Reset(CreateDCW(L"WINSPOOL", printer.name.c_str(), nullptr, nullptr));
+        if (!printer.dc) printer.error = GetLastError() != ERROR_SUCCESS ? GetLastError() : ERROR_INVALID_PRINTER_NAME;
+        return printer;
     }
 
     SYSTEMTIME Now() override {

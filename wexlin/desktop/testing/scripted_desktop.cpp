@@ -37,4 +37,52 @@ DWORD ScriptedDesktop::OpenAddress(HWND, const std::wstring& address) {
     return open_address_result;
 }
 
+DWORD ScriptedDesktop::EmptyClipboard(HWND) {
+    transcript.push_back(L"clipboard: empty");
+    if (clipboard_error != ERROR_SUCCESS) return clipboard_error;
+    clipboard.reset();
+    return ERROR_SUCCESS;
+}
+
+DWORD ScriptedDesktop::SetClipboardText(HWND, const std::wstring& text) {
+    transcript.push_back(L"clipboard: set " + text);
+    if (clipboard_error != ERROR_SUCCESS) return clipboard_error;
+    clipboard = text;
+    return ERROR_SUCCESS;
+}
+
+DWORD ScriptedDesktop::GetClipboardText(HWND, std::wstring& text) {
+    text.clear();
+    if (clipboard_error != ERROR_SUCCESS) return clipboard_error;
+    if (clipboard) text = *clipboard;
+    return ERROR_SUCCESS;
+}
+
+UINT ScriptedDesktop::PopupMenu(HWND, HMENU menu, POINT at) {
+    popups.push_back({menu, at});
+    transcript.push_back(L"popup");
+    if (on_popup) on_popup(popups.back());
+    if (popup_choices.empty()) return 0;
+    const UINT choice = popup_choices.front();
+    popup_choices.pop_front();
+    return choice;
+}
+
+DWORD ScriptedDesktop::StartProgram(const std::wstring& program) {
+    started_programs.push_back(program);
+    transcript.push_back(L"start: " + program);
+    return start_program_result;
+}
+
+Printer ScriptedDesktop::DefaultPrinter() {
+    Printer printer;
+    if (!make_printer_dc) {
+        printer.error = printer_error;
+        return printer;
+    }
+    printer.name = L"Scripted Printer";
+    printer.dc.Reset(make_printer_dc());
+    return printer;
+}
+
 }  // namespace wexlin::testing
