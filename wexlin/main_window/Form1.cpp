@@ -5,11 +5,13 @@
 #include <new>
 #include <utility>
 
+#include "clock_text.h"
 #include "design_geometry.h"
 #include "form1_ids.h"
 #include "frame.h"
 #include "pane_drop_target.h"
 #include "pane_keys.h"
+#include "pane_text.h"
 #include "program_windows.h"
 #include "version.h"
 #include "win32/bstr.h"
@@ -21,13 +23,6 @@ constexpr wchar_t kForm1Class[] = L"WexlinForm1";
 constexpr UINT_PTR kClockTimer = 1;
 
 HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
-
-std::wstring PaneText(HWND pane) {
-    const int length = GetWindowTextLengthW(pane);
-    std::wstring text(static_cast<size_t>(length), L'\0');  // may throw std::bad_alloc
-    if (length > 0) text.resize(static_cast<size_t>(GetWindowTextW(pane, text.data(), length + 1)));
-    return text;
-}
 
 // False when the pane could not take the text (it ran out of memory).
 bool SetPaneText(HWND pane, std::wstring_view text) {
@@ -46,17 +41,6 @@ std::wstring EngineFailureMessage(HRESULT error, bool panes_untouched, const wch
         text += nothing_done;
     }
     return text;
-}
-
-std::wstring FormatTime(const SYSTEMTIME& time) {
-    wchar_t buffer[128];
-    return GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, buffer, 128) ? buffer : L"";
-}
-
-std::wstring FormatDate(const SYSTEMTIME& time) {
-    wchar_t buffer[128];
-    return GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, buffer, 128, nullptr) ? buffer
-                                                                                                          : L"";
 }
 
 void RegisterForm1Class(WNDPROC window_proc) {
@@ -91,9 +75,11 @@ Form1::~Form1() {
 std::unique_ptr<Form1> Form1::Create(Services services) {
     RegisterForm1Class(WindowProc);
     std::unique_ptr<Form1> form(new Form1(std::move(services)));
+    HMENU menu = LoadMenuW(ProgramInstance(), MAKEINTRESOURCEW(IDM_FORM1_MENU));  // the window owns it
     HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, kForm1Class, L"", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu,
                                 ProgramInstance(), form.get());
+    if (!hwnd && menu) DestroyMenu(menu);
     if (!hwnd) return nullptr;
     form->Form_Load();
     return form;
@@ -122,6 +108,8 @@ void Form1::Show(int show_command) {
 // Start-up: runs each time the window is created, before it becomes visible.
 void Form1::Form_Load() {
     OpenCommandLineFile();
+    SetStartupInsertCaptions();
+    RefreshInsertMenu();
     SetWindowTextW(hwnd_, Form1Title().c_str());
     SetUpFileDialogs();
 }
@@ -153,7 +141,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             // Design size, centred on the work area of the window's monitor.
             RECT frame{0, 0, TwipsToPixels(kForm1ClientWidthTwips, dpi_),
                        TwipsToPixels(kForm1ClientHeightTwips, dpi_)};
-            AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_CONTROLPARENT,
+            AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, TRUE, WS_EX_CONTROLPARENT,
                                      static_cast<UINT>(dpi_));
             MONITORINFO monitor{sizeof monitor, {}, {}, 0};
             GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -168,6 +156,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
     case WM_SIZE:
         PlaceStatusBar();
+        Form_Resize();
         return 0;
     case WM_DPICHANGED: {
         ApplyDpi(HIWORD(wparam));
@@ -179,6 +168,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
         if (wparam == kClockTimer) {
             UpdateClockPanels();
+            UpdateTimeCaption();
+            UpdateCipherButtons();
             ScheduleClockTick();
             return 0;
         }
@@ -191,16 +182,18 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             default: break;
             }
         }
-        if (HIWORD(wparam) == 0 || HIWORD(wparam) == 1) {  // a menu item, or an accelerator
-            switch (LOWORD(wparam)) {
-            case IDM_OPEN1: Open1_Click(); return 0;
-            case IDM_SAVE1: Save1_Click(); return 0;
-            case IDM_OPEN2: Open2_Click(); return 0;
-            case IDM_SAVE2: Save2_Click(); return 0;
-            default: break;
-            }
+        if (HIWORD(wparam) == EN_CHANGE && (LOWORD(wparam) == IDC_TEXT1 || LOWORD(wparam) == IDC_TEXT2)) {
+            UpdateCipherButtons();  // at once, so the buttons follow typing without a delay
+            return 0;
         }
+        if (lparam == 0 && (HIWORD(wparam) == 0 || HIWORD(wparam) == 1) && RunCommand(LOWORD(wparam))) return 0;
         break;
+    case WM_CONTEXTMENU:
+        PopupPaneMenu(reinterpret_cast<HWND>(wparam), lparam);
+        return 0;
+    case WM_INITMENUPOPUP:
+        if (reinterpret_cast<HMENU>(wparam) == Menu(FORM1_MENU_INSERT)) RefreshInsertMenu();
+        return 0;
     case WM_ACTIVATE:
         // Keyboard focus goes back where it was, as in a dialog.
         if (LOWORD(wparam) == WA_INACTIVE) {
@@ -247,6 +240,8 @@ void Form1::CreateControls() {
     SendMessageW(text2_, EM_SETLIMITTEXT, 0, 0);
     LeaveTabToNavigation(text1_);
     LeaveTabToNavigation(text2_);
+    ReportWholeTextChanges(text1_);
+    ReportWholeTextChanges(text2_);
     files::AcceptDroppedFiles(text1_, [this](const std::wstring& file) { Text1_OLEDragDrop(file); });
     files::AcceptDroppedFiles(text2_, [this](const std::wstring& file) { Text2_OLEDragDrop(file); });
 
@@ -270,6 +265,7 @@ void Form1::CreateControls() {
     AddTooltip(picture2_, L"Popup a menu for decoded text.");
 
     SetStatusPanel(kStatusIdle);
+    UpdateCipherButtons();
     focus_ = text2_;
 }
 
@@ -329,7 +325,7 @@ void Form1::SetStatusPanel(const wchar_t* text) {
 
 void Form1::UpdateClockPanels() {
     const SYSTEMTIME now = services_.desktop.Now();
-    const std::wstring time = FormatTime(now), date = FormatDate(now);
+    const std::wstring time = TimeText(now), date = ShortDateText(now);
     SendMessageW(status_bar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(time.c_str()));
     SendMessageW(status_bar_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(date.c_str()));
 }

@@ -32,6 +32,8 @@ public:
         std::function<CipherEngineInstance()> create_cipher_engine;
         // The program's command line after its own name: empty, or one file to open at start-up.
         std::wstring command_line;
+        // Shows the program's main window, made anew if it was closed (for the windows it opens).
+        std::function<void()> show_main_window;
     };
 
     // Creates the window (not yet visible) and runs its start-up. Null if the window cannot be made.
@@ -62,6 +64,40 @@ public:
     void Open2_Click();
     void Save2_Click();
 
+    // Runs the command of a menu item, popup item or toolbar button by its id (IDM_...). False
+    // for an id that names no command.
+    bool RunCommand(UINT id);
+
+    // Cut, Copy, Paste and Clear of the encoded pane (1) and of the decoded pane (2).
+    void cut1_Click();
+    void copy1_Click();
+    void paste1_Click();
+    void Clear1_Click();
+    void cut2_Click();
+    void copy2_Click();
+    void paste2_Click();
+    void Clear2_Click();
+
+    // The Insert menu: its refresh, and the nine inserts into the decoded pane.
+    void RefreshInsertMenu();
+    void date1_Click();
+    void Time1_Click();
+    void name1_Click();
+    void email1_Click();
+    void web1_Click();
+    void other1_Click();
+    void extra1_Click();
+    void extra2_Click();
+    void extra3_Click();
+
+    // Exit: closes the program's windows, newest first.
+    void Shutdown();
+    // "&Old Wexlin Converter...": the converter window beside this one.
+    void oldwxlcfg_Click();
+
+    // The resize rule, run whenever the window's size changes.
+    void Form_Resize();
+
     // A file dropped on the decoded pane (Text1) or on the encoded pane (Text2).
     void Text1_OLEDragDrop(const std::wstring& file);
     void Text2_OLEDragDrop(const std::wstring& file);
@@ -83,6 +119,18 @@ private:
     void UpdateClockPanels();
     void ScheduleClockTick();
     void RunCipher(CipherDirection direction);
+    HMENU Menu(int position) const;
+    void PopupPaneMenu(HWND clicked, LPARAM screen_point);
+    void SetStartupInsertCaptions();
+    void UpdateTimeCaption();
+    void UpdateCipherButtons();
+    void Copy(HWND pane);
+    void Cut(HWND pane);
+    void Paste(HWND pane);
+    void Clear(HWND pane);
+    void Insert(const std::wstring& text);
+    void InsertSetting(const wchar_t* key);
+    void ReportClipboardFailure(DWORD error);
     void OpenCommandLineFile();
     void SetUpFileDialogs();
     // Shows what went wrong with a file, if anything did.

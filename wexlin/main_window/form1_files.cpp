@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include "file_operations.h"
+#include "pane_text.h"
 #include "wexlin/files/file_names.h"
 
 namespace wexlin {
@@ -17,12 +18,6 @@ constexpr DWORD kHideReadOnly = OFN_HIDEREADONLY;  // 4: the dialogs' only flag
 
 bool PaneIsEmpty(HWND pane) { return GetWindowTextLengthW(pane) == 0; }
 
-std::wstring WholeText(HWND pane) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(pane)), L'\0');
-    if (!text.empty()) text.resize(static_cast<size_t>(GetWindowTextW(pane, text.data(), static_cast<int>(text.size()) + 1)));
-    return text;
-}
-
 // Puts an opened file's text into its pane; a pane that cannot take it keeps its text.
 files::FileResult Load(HWND pane, const std::wstring& file_name, const files::PaneText& read) {
     if (read.failure || !read.text) return read.failure;
@@ -34,7 +29,7 @@ files::FileResult Load(HWND pane, const std::wstring& file_name, const files::Pa
 }  // namespace
 
 files::FileResult Form1::encodedsave(const std::wstring& FileName) {
-    return files::SaveEncodedFile(services_.desktop, hwnd_, FileName, WholeText(text2_));
+    return files::SaveEncodedFile(services_.desktop, hwnd_, FileName, PaneText(text2_));
 }
 
 files::FileResult Form1::encodedopen(const std::wstring& FileName) {
@@ -42,7 +37,7 @@ files::FileResult Form1::encodedopen(const std::wstring& FileName) {
 }
 
 files::FileResult Form1::decodedsave(const std::wstring& FileName) {
-    return files::SaveDecodedFile(FileName, WholeText(text1_));
+    return files::SaveDecodedFile(FileName, PaneText(text1_));
 }
 
 files::FileResult Form1::decodedopen(const std::wstring& FileName) {

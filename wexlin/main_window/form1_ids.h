@@ -20,3 +20,40 @@
 #define IDM_SAVE1 2002
 #define IDM_OPEN2 2011
 #define IDM_SAVE2 2012
+// The rest of the menu tree, each id named after its item.
+#define IDM_FORM1_MENU 3000
+#define IDM_PRINTALL1 2101
+#define IDM_EXIT1 2102
+#define IDM_CUT1 2201
+#define IDM_COPY1 2202
+#define IDM_PASTE1 2203
+#define IDM_PRINT1 2204
+#define IDM_CLEAR1 2205
+#define IDM_CUT2 2301
+#define IDM_COPY2 2302
+#define IDM_PASTE2 2303
+#define IDM_PRINT2 2304
+#define IDM_CLEAR2 2305
+#define IDM_OP2 2401
+#define IDM_OLDWXLCFG 2402
+#define IDM_DATE1 2501
+#define IDM_TIME1 2502
+#define IDM_NAME1 2503
+#define IDM_EMAIL1 2504
+#define IDM_WEB1 2505
+#define IDM_OTHER1 2506
+#define IDM_EXTRA1 2507
+#define IDM_EXTRA2 2508
+#define IDM_EXTRA3 2509
+#define IDM_EMAIL 2601
+#define IDM_ABOUT1 2701
+#define IDM_EMAILABOUT 2702
+
+// Positions of the menus in the menu bar (the popups use the same menus).
+#define FORM1_MENU_FILE 0
+#define FORM1_MENU_ENCODED 1
+#define FORM1_MENU_DECODED 2
+#define FORM1_MENU_OPTIONS 3
+#define FORM1_MENU_INSERT 4
+#define FORM1_MENU_EMAIL 5
+#define FORM1_MENU_ABOUT 6

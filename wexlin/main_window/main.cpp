@@ -25,7 +25,8 @@ public:
         if (!form_ || !form_->Window()) {
             form_.reset();
             const std::wstring folder = folder_;
-            form_ = Form1::Create({SystemDesktop(), [folder] { return CreateCipherEngine(folder); }, command_line_});
+            form_ = Form1::Create({SystemDesktop(), [folder] { return CreateCipherEngine(folder); }, command_line_,
+                                   [this] { ShowMainWindow(); }});
             if (!form_) return false;
         }
         form_->Show(show_command);

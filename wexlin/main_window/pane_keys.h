@@ -8,4 +8,8 @@ namespace wexlin {
 
 void LeaveTabToNavigation(HWND pane);
 
+// A multi-line edit reports no EN_CHANGE when its whole text is set (WM_SETTEXT), from this
+// program or another; the pane then reports it like any other change.
+void ReportWholeTextChanges(HWND pane);
+
 }  // namespace wexlin

@@ -17,7 +17,7 @@ void Form1Test::SetUp() {
 
 void Form1Test::RecreateForm(const std::wstring& command_line) {
     form_.reset();
-    form_ = Form1::Create({desktop_, [this] { return engine_factory(); }, command_line});
+    form_ = Form1::Create({desktop_, [this] { return engine_factory(); }, command_line, [this] { ++main_window_shown_; }});
     ASSERT_TRUE(form_);
     form_->Show(SW_SHOWNORMAL);
 }

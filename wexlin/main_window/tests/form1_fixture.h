@@ -39,6 +39,7 @@ protected:
     win32::OleScope ole_;
     ScriptedDesktop desktop_;
     std::unique_ptr<Form1> form_;
+    int main_window_shown_ = 0;  // how often a window asked for the main window
 };
 
 }  // namespace wexlin::testing

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "design_geometry.h"
 #include "form1_fixture.h"
 #include "form1_ids.h"
+#include "form1_layout.h"
 
 namespace wexlin::testing {
 namespace {
@@ -202,28 +204,78 @@ TEST_F(Form1Test, EngineThatCannotBeUsedIsReportedAndChangesNothing) {
     }
 }
 
-TEST_F(Form1Test, ChildrenSitAtTheirDesignGeometryInTwips) {
-    for (const ChildGeometry& child : kForm1DesignGeometry) {
-        const RECT r = TwipsInParent(Control(child.id));
-        const int slack = 1440 / Dpi();  // one pixel
-        EXPECT_NEAR(r.left, child.rect.left, slack) << child.id;
-        EXPECT_NEAR(r.top, child.rect.top, slack) << child.id;
-        EXPECT_NEAR(r.right, child.rect.width, slack) << child.id;
-        EXPECT_NEAR(r.bottom, child.rect.height, slack) << child.id;
+// Where the resize rule puts the children for the window's present outer size, starting from
+// the design geometry.
+Form1Layout ExpectedLayout(HWND window, int dpi) {
+    auto rect = [](int id) {
+        for (const ChildGeometry& child : kForm1DesignGeometry)
+            if (child.id == id) {
+                const TwipsRect& r = child.rect;
+                return LayoutRect{float(r.left), float(r.top), float(r.width), float(r.height)};
+            }
+        return LayoutRect{};
+    };
+    Form1Layout layout{rect(IDC_FRAME1),   rect(IDC_FRAME2),   rect(IDC_TEXT1),    rect(IDC_TEXT2),
+                       rect(IDC_COMMAND1), rect(IDC_COMMAND2), rect(IDC_PICTURE1), rect(IDC_PICTURE2)};
+    RECT outer;
+    GetWindowRect(window, &outer);
+    const float status = float(PixelsToTwips(
+        [&] { RECT r; GetWindowRect(GetDlgItem(window, IDC_STATUSBAR1), &r); return int(r.bottom - r.top); }(), dpi));
+    LayOutForm1({float(PixelsToTwips(outer.right - outer.left, dpi)), float(PixelsToTwips(outer.bottom - outer.top, dpi)),
+                 status, 345, 345},
+                layout);
+    return layout;
+}
+
+void ExpectChildrenAt(const Form1Layout& expected, const std::function<RECT(int)>& twips, int dpi) {
+    const std::pair<int, LayoutRect Form1Layout::*> children[] = {
+        {IDC_FRAME1, &Form1Layout::frame1},     {IDC_FRAME2, &Form1Layout::frame2},
+        {IDC_TEXT1, &Form1Layout::text1},       {IDC_TEXT2, &Form1Layout::text2},
+        {IDC_COMMAND1, &Form1Layout::command1}, {IDC_COMMAND2, &Form1Layout::command2},
+        {IDC_PICTURE1, &Form1Layout::picture1}, {IDC_PICTURE2, &Form1Layout::picture2},
+    };
+    const float slack = 2.0f * 1440.0f / float(dpi);  // rounding to pixels, twice
+    for (const auto& [id, member] : children) {
+        const LayoutRect& e = expected.*member;
+        const RECT r = twips(id);
+        EXPECT_NEAR(r.left, e.left, slack) << id;
+        EXPECT_NEAR(r.top, e.top, slack) << id;
+        EXPECT_NEAR(r.right, e.width, slack) << id;
+        EXPECT_NEAR(r.bottom, e.height, slack) << id;
     }
+}
+
+TEST_F(Form1Test, ChildrenEndWhereTheResizeRuleSaysAfterResizeMinimizeAndRestore) {
+    HWND window = form_->Window();
+    auto twips = [this](int id) { return TwipsInParent(Control(id)); };
+    ExpectChildrenAt(ExpectedLayout(window, Dpi()), twips, Dpi());
     EXPECT_EQ(GetParent(Control(IDC_TEXT2)), Control(IDC_FRAME2));
     EXPECT_EQ(GetParent(Control(IDC_TEXT1)), Control(IDC_FRAME1));
 
+    SetWindowPos(window, nullptr, 0, 0, 1100, 700, SWP_NOMOVE | SWP_NOZORDER);
+    ExpectChildrenAt(ExpectedLayout(window, Dpi()), twips, Dpi());
+    const Form1Layout resized = ExpectedLayout(window, Dpi());
+
+    ShowWindow(window, SW_MINIMIZE);
+    ShowWindow(window, SW_RESTORE);
+    ExpectChildrenAt(resized, twips, Dpi());
+
+    SetWindowPos(window, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);  // smaller than the toolbars
+    ExpectChildrenAt(ExpectedLayout(window, Dpi()), twips, Dpi());
+
+    const RECT bar = TwipsInParent(Control(IDC_STATUSBAR1));
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(bar.left, 0);
+    EXPECT_NEAR(bar.right, PixelsToTwips(client.right, Dpi()), 15);
+    EXPECT_NEAR(bar.top + bar.bottom, PixelsToTwips(client.bottom, Dpi()), 15) << "the status bar ends at the bottom";
+}
+
+TEST_F(Form1Test, OpensWithItsDesignClientSize) {
     RECT client;
     GetClientRect(form_->Window(), &client);
     EXPECT_NEAR(PixelsToTwips(client.right, Dpi()), 14160, 15);
     EXPECT_NEAR(PixelsToTwips(client.bottom, Dpi()), 9240, 15);
-
-    const RECT bar = TwipsInParent(Control(IDC_STATUSBAR1));
-    EXPECT_EQ(bar.left, 0);
-    EXPECT_NEAR(bar.right, 14160, 15);
-    EXPECT_NEAR(bar.top + bar.bottom, 9240, 15) << "the status bar ends at the bottom edge";
-    EXPECT_NEAR(bar.bottom, 315, 45);
 }
 
 TEST_F(Form1Test, WindowOpensCentredOnTheWorkArea) {
@@ -318,6 +370,8 @@ TEST_F(Form1Test, PicturesShowTheirMenuIcons) {
 }
 
 TEST_F(Form1Test, TabMovesTheFocusThroughThePanesAndButtons) {
+    SetText(IDC_TEXT1, L"x");  // the buttons are enabled only while their panes hold text
+    SetText(IDC_TEXT2, L"y");
     SetFocus(Control(IDC_TEXT2));
     ASSERT_EQ(GetFocus(), Control(IDC_TEXT2));
     const int order[] = {IDC_COMMAND2, IDC_TEXT1, IDC_COMMAND1, IDC_TEXT2};
