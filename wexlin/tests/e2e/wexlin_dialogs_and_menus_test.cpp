@@ -1,5 +1,5 @@
-// The real program saves the encoded pane through the real save dialog and password box, and
-// opens the file again through the real open dialog.
+// The real program, driven from outside: the encoded pane saved through the real save dialog and
+// password box and opened again through the real open dialog; a command chosen in the real menu.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -79,6 +79,29 @@ TEST(WexlinFilesEndToEnd, SavesAnEncodedFileAndOpensItAgain) {
 
     EXPECT_EQ(program.CloseAndWait(), 0);
     DeleteFileW(written.c_str());
+}
+
+// Alt+D opens "&Decoded" in the real menu bar, C chooses its "&Clear".
+TEST(WexlinMenuEndToEnd, AnItemChosenThroughTheRealMenuRunsItsCommand) {
+    RunningProgram program;
+    ASSERT_TRUE(program.Started());
+    HWND main = program.MainWindow();
+    ASSERT_TRUE(main);
+    HWND decoded = FindInFrame(main, L"Decoded Text:", L"Edit", nullptr);
+    ASSERT_TRUE(decoded);
+    SendMessageW(decoded, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"to be cleared"));
+    ASSERT_EQ(WindowText(decoded), L"to be cleared");
+
+    PostMessageW(main, WM_SYSKEYDOWN, 'D', 1 | (1 << 29));
+    PostMessageW(main, WM_SYSCHAR, 'd', 1 | (1 << 29));
+    PostMessageW(main, WM_SYSKEYUP, 'D', 1 | (1u << 29) | (3u << 30));
+    ASSERT_TRUE(WaitFor([] { return FindWindowW(L"#32768", nullptr) != nullptr; }, std::chrono::seconds(10)))
+        << "the Decoded menu did not open";
+    PostMessageW(main, WM_KEYDOWN, 'C', 1);
+    PostMessageW(main, WM_CHAR, 'c', 1);
+    EXPECT_TRUE(WaitFor([&] { return WindowText(decoded).empty(); }, std::chrono::seconds(10)))
+        << "Clear did not run";
+    EXPECT_EQ(program.CloseAndWait(), 0);
 }
 
 }  // namespace
