@@ -68,12 +68,6 @@ struct GdiObjectTraits {
     static Handle Invalid() { return nullptr; }
     static void Close(Handle h) { DeleteObject(h); }
 };
-// A memory device context (CreateCompatibleDC), deleted with DeleteDC.
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle h) { DeleteDC(h); }
-};
 struct MenuTraits {
     using Handle = HMENU;
     static Handle Invalid() { return nullptr; }
@@ -101,10 +95,10 @@ using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniquePalette = UniqueHandle<GdiObjectTraits<HPALETTE>>;
-using UniqueMemoryDC = UniqueHandle<MemoryDcTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueDc = UniqueHandle<CreatedDcTraits>;
+using UniqueMemoryDC = UniqueDc;  // from CreateCompatibleDC
 
 // A device context obtained with GetDC, given back with ReleaseDC.
 class WindowDC {

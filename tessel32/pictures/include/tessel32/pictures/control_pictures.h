@@ -1,5 +1,5 @@
 #pragma once
-// The control's side of picture handling (Part 6.4): its three picture holders, the Picture
+// The control's side of picture handling: its three picture holders, the Picture
 // property over them, and the conversion (ConvertPicture, RedoPic) done by one clsDrawPictures
 // that the control makes on first use and keeps.
 #include <windows.h>

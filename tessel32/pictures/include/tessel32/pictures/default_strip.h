@@ -1,5 +1,5 @@
 #pragma once
-// The built-in default image strip that Image1 holds in a new control (Part 6.4): 45 images of
+// The built-in default image strip that Image1 holds in a new control: 45 images of
 // 16 x 16 side by side in the standard 16-colour palette on cyan. The bitmap is generated at build
 // time from the pixel maps in tessel32/pictures/default_strip/ and embedded as the BITMAP resource
 // TESSEL32_IDB_DEFAULT_STRIP (target tessel32_default_strip_resource).

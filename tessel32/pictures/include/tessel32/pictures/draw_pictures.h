@@ -1,5 +1,5 @@
 #pragma once
-// clsDrawPictures (Part 6.4): the drawing class behind the strip conversion. It holds a device
+// clsDrawPictures: the drawing class behind the strip conversion. It holds a device
 // context of the whole screen from its creation to its end; every memory context it makes is
 // compatible with that one.
 #include <windows.h>

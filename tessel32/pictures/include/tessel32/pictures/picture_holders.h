@@ -1,6 +1,6 @@
 #pragma once
 // The control's picture holders, hidden parts of its own surface (which measures in pixels), with
-// just the properties the picture handling of Part 6.4 uses.
+// just the properties the picture handling uses.
 //
 // ImageBox is an image control (Image1, Image2): it shows a picture and takes the picture's size.
 // PictureBox is a picture box (Picture1): a drawing surface whose persistent drawing (AutoRedraw)

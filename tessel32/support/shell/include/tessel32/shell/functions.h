@@ -1,5 +1,5 @@
 #pragma once
-// The shell, directory and dialog functions of Tessel32 (Part 6.6). RunFile, GetWinDir and
+// The shell, directory and dialog functions of Tessel32. RunFile, GetWinDir and
 // GetWinSysDir become members of the Tessel control; IsNtPlatform (module OSVER) and the two
 // dialogs (module FileColor) serve the rebar and the property page. The services that show
 // something or start something go through a Shell (shell.h).
@@ -43,7 +43,7 @@ bool ShowColorDialog(Shell& shell, HWND owner, Target& target) {
     return true;
 }
 
-// LastPictureDir and LastPictureFile (process-wide state of Part 6.1): the folder (with its
+// LastPictureDir and LastPictureFile (process-wide state of the library): the folder (with its
 // backslash) and the file name last chosen in a file dialog. The caller owns them.
 struct LastPicture {
     std::wstring dir;

@@ -1,5 +1,5 @@
 #pragma once
-// The portable rules of the shell, directory and dialog functions (Part 6.6): text handling that
+// The portable rules of the shell, directory and dialog functions: text handling that
 // needs no Windows, so that it is tested natively. Strings here are in whatever code unit the
 // caller holds (the Windows side hands ANSI bytes, as the routines it calls take them).
 #include <cstddef>
