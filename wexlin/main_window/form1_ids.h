@@ -57,3 +57,7 @@
 #define FORM1_MENU_INSERT 4
 #define FORM1_MENU_EMAIL 5
 #define FORM1_MENU_ABOUT 6
+
+// The toolbars' saved property sets (RCDATA).
+#define IDR_TESSEL1_SET 201
+#define IDR_TESSEL2_SET 202
