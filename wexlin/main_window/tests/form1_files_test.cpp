@@ -14,6 +14,7 @@
 #include "form1_ids.h"
 #include "password_prompts.h"
 #include "settings_store.h"
+#include "testing/drop_files.h"
 #include "testing/temp_folder.h"
 
 namespace wexlin::testing {
@@ -310,23 +311,6 @@ TEST_F(Form1FilesTest, OpenOfTheEncodedPaneFoldsCaseAndRefusesOtherFiles) {
     Command(IDM_OPEN1);
     EXPECT_THAT(MessageTexts(), ElementsAre(L"Can't Open any Other Encoded Files than Wexlin Files"));
     EXPECT_EQ(Text(IDC_TEXT2), L"caps");
-}
-
-// An HDROP as the shell makes it: DROPFILES and the names, each ended by a NUL, then one more.
-HGLOBAL MakeDropFiles(const std::vector<std::wstring>& files) {
-    size_t chars = 1;
-    for (const std::wstring& f : files) chars += f.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    auto* names = reinterpret_cast<wchar_t*>(drop + 1);
-    for (const std::wstring& f : files) {
-        f.copy(names, f.size());
-        names += f.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return memory;
 }
 
 TEST_F(Form1FilesTest, ShellDropsOpenTheFirstFileInTheirPane) {

@@ -10,27 +10,12 @@
 #include <vector>
 
 #include "pane_drop_target.h"
+#include "testing/drop_files.h"
 #include "win32/com_ptr.h"
 #include "win32/ole_scope.h"
 
 namespace wexlin::files {
 namespace {
-
-HGLOBAL FileList(const std::vector<std::wstring>& files) {
-    size_t chars = 1;
-    for (const std::wstring& f : files) chars += f.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    auto* names = reinterpret_cast<wchar_t*>(drop + 1);
-    for (const std::wstring& f : files) {
-        f.copy(names, f.size());
-        names += f.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return memory;
-}
 
 HGLOBAL Text(const std::wstring& text) {
     HGLOBAL memory = GlobalAlloc(GHND, (text.size() + 1) * sizeof(wchar_t));
@@ -70,7 +55,7 @@ TEST_P(PaneDropTargetTest, TakesTheFirstFileOfAFileListAndRefusesOtherData) {
     win32::ComPtr<IDropTarget> target =
         win32::ComPtr<IDropTarget>::Adopt(NewPaneDropTarget([&](const std::wstring& f) { handled.push_back(f); }));
     win32::ComPtr<IDataObject> data =
-        ClipboardDataObject(c.format, c.format == CF_HDROP ? FileList(c.files) : Text(L"just text"));
+        ClipboardDataObject(c.format, c.format == CF_HDROP ? wexlin::testing::MakeDropFiles(c.files) : Text(L"just text"));
     ASSERT_TRUE(data);
 
     DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
